@@ -67,3 +67,14 @@ qint32 textToInteger(const QString &text)
     constexpr qint64 highest = std::numeric_limits<qint32>::max();
     return qint32(qBound(lowest, value, highest));
 }
+
+qsizetype characterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // The second half of a surrogate pair belongs to the first.
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
+            ++count;
+    }
+    return count;
+}

@@ -16,3 +16,7 @@ QString realToText(double value);
 // skipped, an optional sign is read, then decimal digits up to the first other
 // character. No digits gives 0; values beyond 32 bits saturate.
 qint32 textToInteger(const QString &text);
+
+// The number of characters of a text as a player counts them: "T恤" has 2,
+// an emoji 1.
+qsizetype characterCount(const QString &text);
