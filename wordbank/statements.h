@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QVariantList>
 
@@ -12,6 +13,7 @@ struct Statement
     QString text;
     QVariantList values;
 };
+Q_DECLARE_METATYPE(Statement)
 
 // Every statement the program sends to the word bank is built here.
 namespace statements {

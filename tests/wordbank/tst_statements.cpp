@@ -4,7 +4,6 @@
 
 using namespace statements;
 
-Q_DECLARE_METATYPE(Statement)
 
 class TestStatements : public QObject
 {

@@ -6,7 +6,6 @@
 
 using namespace statements;
 
-Q_DECLARE_METATYPE(Statement)
 
 namespace {
 
