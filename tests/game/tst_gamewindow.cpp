@@ -87,6 +87,7 @@ private slots:
     void draws_reachAllOfALargeBank();
 
     void emptyBank_showsItsMessageAndStartsNoCountdown();
+    void missingFileAtSetUp_endsTheProgram();
     void missingFileDuringTheGame_endsTheProgram();
     void unusableBankAtSetUp_showsWhyAndEndsTheGame();
     void unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord();
@@ -479,6 +480,19 @@ void TestGameWindow::emptyBank_showsItsMessageAndStartsNoCountdown()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
+void TestGameWindow::missingFileAtSetUp_endsTheProgram()
+{
+    TempWordBank bank({QStringLiteral("大象")});
+    bank.remove();
+    RecordingShell recording;
+    QVERIFY(!play([](GameWindow *) {}));
+    QCOMPARE(recording.messages.size(), 1);
+    QCOMPARE(recording.messages[0].text, QStringLiteral("数据库不存在"));
+    QCOMPARE(recording.messages[0].flags, 0);
+    QCOMPARE(recording.messages[0].caption, QStringLiteral("警告"));
+    QCOMPARE(recording.endRequests, 1);
+}
+
 void TestGameWindow::missingFileDuringTheGame_endsTheProgram()
 {
     TempWordBank bank({QStringLiteral("大象"), QStringLiteral("小猫")});
@@ -550,7 +564,9 @@ void TestGameWindow::earlyClose_leavesNoTimerAndShowsNoResults()
         timer = gameTimer(game);
         QVERIFY(timer->isActive());
         QTest::mouseClick(guessedButton(game), Qt::LeftButton);
-        QTest::keyClick(game, Qt::Key_Escape);
+        // Esc on the focused button closes the game.
+        guessedButton(game)->setFocus();
+        QTest::keyClick(guessedButton(game), Qt::Key_Escape);
         stoppedAtClose = timer && !timer->isActive();
         resultWindowsMade = game->findChildren<ResultWindow *>().size();
     }));
