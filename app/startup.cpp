@@ -8,6 +8,7 @@
 #include "windows/main/mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cfenv>
 
@@ -29,6 +30,9 @@ MainWindow *startUp()
 
     createGameState();
     registerExitCleanup();
+
+    // Every window of the program shows the program's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
     auto *window = new MainWindow;
     loadStartupWindow(window);

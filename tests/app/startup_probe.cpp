@@ -54,6 +54,7 @@ int main(int argc, char **argv)
     static PrintingShell printingShell;
     setShell(&printingShell);
     std::printf("started %s, state %s\n", qPrintable(window->objectName()), gameStateExists() ? "created" : "missing");
+    std::printf("icon %s\n", QApplication::windowIcon().pixmap(32, 32).isNull() ? "missing" : "set");
 
     std::fflush(stdout);
 

@@ -1,5 +1,7 @@
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QUrl>
 
 class TestStartup : public QObject
 {
@@ -28,10 +30,20 @@ void TestStartup::program_endsWithCodeZeroAndOneCleanup()
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);
     QVERIFY2(out.contains("started mainwindow, state created"), qPrintable(out));
+    QVERIFY2(out.contains("icon set"), qPrintable(out));
     QVERIFY2(out.contains("cleanup runs 1, state released"), qPrintable(out));
     QCOMPARE(out.contains("event loop ended"), loopEnds);
-    if (!loopEnds)
-        QVERIFY2(!out.contains("open "), qPrintable(out)); // no farewell page on a requested end
+
+    // Closing the main window opens the home page beside the program once; a
+    // requested end opens no page at all.
+    const QString programFolder = QFileInfo(QStringLiteral(STARTUP_PROBE)).canonicalPath();
+    const QString homePage = QUrl::fromLocalFile(programFolder + "/pages/home.html").toString();
+    QStringList opened;
+    for (const QString &line : out.split(u'\n')) {
+        if (line.startsWith("open "))
+            opened.append(line.mid(5));
+    }
+    QCOMPARE(opened, loopEnds ? QStringList({homePage}) : QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestStartup)
