@@ -16,8 +16,9 @@ constexpr int mediumTextPixels = 16;
 
 // The light view has no CSS layout: its text starts at the corner of the
 // view, which the main window's strips cover, so the margins move it to where
-// the page puts its text (16, 22). The page's gradient is beyond it too; the
-// base colour is the gradient's middle so that the white title reads.
+// the page's box begins (16, 22); the document margin stands for the box's
+// padding. The page's gradient is beyond it too; the base colour is the
+// gradient's middle so that the white title reads.
 class LightBannerView final : public QTextBrowser
 {
 public:
@@ -58,6 +59,7 @@ QWidget *createBannerView(const QUrl &address, QWidget *parent)
     font.setPixelSize(mediumTextPixels);
     view->document()->setDefaultFont(font);
     view->setSource(address);
+    view->document()->setDocumentMargin(10);
     return view;
 #endif
 }
