@@ -7,10 +7,9 @@
 // bench_game [words] [runs]; it runs headless unless QT_QPA_PLATFORM says
 // otherwise.
 
+#include "bench/benchbank.h"
 #include "app/gamestate.h"
 #include "game/gamewindow.h"
-#include "platform/files.h"
-#include "wordbank/wordbankbuilder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,16 +77,7 @@ int main(int argc, char **argv)
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 31;
 
     QTemporaryDir folder;
-    if (!folder.isValid())
-        qFatal("cannot make a temporary folder");
-    QStringList words;
-    words.reserve(wordCount);
-    for (int i = 1; i <= wordCount; ++i)
-        words.append(QStringLiteral("词语%1").arg(i));
-    QString error;
-    if (!createWordBank(folder.filePath(QStringLiteral("caici.mdb")), words, &error))
-        qFatal("cannot make the word bank: %s", qPrintable(error));
-    enterProgramDirectory(folder.path());
+    enterGeneratedWordBank(folder, wordCount);
     createGameState();
     gameState().gameminutes = 10;
     std::printf("word bank of %d words in %s\n", wordCount, qPrintable(QDir::toNativeSeparators(folder.path())));

@@ -4,9 +4,8 @@
 //
 // Run headless: QT_QPA_PLATFORM=offscreen bench_wordbank [words] [runs]
 
+#include "bench/benchbank.h"
 #include "app/gamestate.h"
-#include "platform/files.h"
-#include "wordbank/wordbankbuilder.h"
 #include "wordbank/wordbankwindow.h"
 
 #include <QApplication>
@@ -61,16 +60,7 @@ int main(int argc, char **argv)
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 15;
 
     QTemporaryDir folder;
-    if (!folder.isValid())
-        qFatal("cannot make a temporary folder");
-    QStringList words;
-    words.reserve(wordCount);
-    for (int i = 1; i <= wordCount; ++i)
-        words.append(QStringLiteral("词语%1").arg(i));
-    QString error;
-    if (!createWordBank(folder.filePath(QStringLiteral("caici.mdb")), words, &error))
-        qFatal("cannot make the bank: %s", qPrintable(error));
-    enterProgramDirectory(folder.path());
+    enterGeneratedWordBank(folder, wordCount);
     createGameState();
 
     std::printf("word bank manager, %d words, median of %d runs\n", wordCount, runs);
