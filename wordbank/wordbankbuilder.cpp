@@ -1,6 +1,7 @@
 #include "wordbank/wordbankbuilder.h"
 
 #include "platform/conversions.h"
+#include "wordbank/boundvalue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ bool fillDatabase(const QString &path, const QStringList &words, QString *error)
         ok = database.open() && query.exec(wordTableDefinition()) && database.transaction()
              && query.prepare(QStringLiteral("insert into ciyu(词语,字数) values(?,?)"));
         for (qsizetype i = 0; ok && i < words.size(); ++i) {
-            query.addBindValue(words[i]);
+            query.addBindValue(boundValue(words[i]));
             query.addBindValue(integerToText(characterCount(words[i])));
             ok = query.exec();
         }

@@ -1,5 +1,7 @@
 #include "wordbank/wordbankconnection.h"
 
+#include "wordbank/boundvalue.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,7 +25,7 @@ bool prepareAndBind(QSqlQuery &query, const Statement &statement)
     if (!query.prepare(statement.text))
         return false;
     for (const QVariant &value : statement.values)
-        query.addBindValue(value);
+        query.addBindValue(boundValue(value));
     return true;
 }
 

@@ -1,7 +1,9 @@
 #include "platform/conversions.h"
 #include "tests/support/tempwordbank.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -18,11 +20,11 @@ QStringList shippedWords()
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-// Runs the build step that makes a word bank at `path`.
-bool makeWordBank(const QString &path)
+// Runs the build step that makes a word bank at `path` from `list`.
+bool makeWordBank(const QString &path, const QString &list = QStringLiteral(WORD_LIST_FILE))
 {
     QProcess tool;
-    tool.start(QStringLiteral(MAKE_WORD_BANK), {QStringLiteral(WORD_LIST_FILE), path});
+    tool.start(QStringLiteral(MAKE_WORD_BANK), {list, path});
     return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
@@ -36,6 +38,7 @@ private slots:
     void build_madeTheWordBankBesideTheProgram();
     void madeBank_holdsEveryWordWithItsCharacterCount();
     void rebuild_keepsTheWordsAPlayerAdded();
+    void wordListSavedByAWindowsEditor_givesTheSameWords();
 };
 
 void TestShippedWords::wordList_holdsEnoughDistinctChineseWords()
@@ -86,6 +89,21 @@ void TestShippedWords::rebuild_keepsTheWordsAPlayerAdded()
     QCOMPARE(bank.bytes(), before);
     QVERIFY(bank.words().contains(QStringLiteral("我们自己的词")));
     QVERIFY(!QFile::exists(bank.path() + ".partial"));
+}
+
+// Notepad saves UTF-8 with a byte-order mark and CR LF line ends; neither
+// belongs to a word.
+void TestShippedWords::wordListSavedByAWindowsEditor_givesTheSameWords()
+{
+    TempWordBank bank;
+    bank.remove();
+    const QString list = QFileInfo(bank.path()).dir().filePath(QStringLiteral("words.txt"));
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF大象\r\n小猫\r\n");
+    file.close();
+    QVERIFY(makeWordBank(bank.path(), list));
+    QCOMPARE(bank.words(), QStringList({QStringLiteral("大象"), QStringLiteral("小猫")}));
 }
 
 QTEST_GUILESS_MAIN(TestShippedWords)

@@ -308,6 +308,10 @@ void TestWordBankConnection::hostileWords_roundTripWithoutTouchingOtherRows_data
     QTest::newRow("backslash") << "\\反\\";
     QTest::newRow("emoji") << QStringLiteral("🎉派对");
     QTest::newRow("200 characters") << QString(200, QChar(u'长'));
+    // Pasted text can begin with a zero-width no-break space, which SQLite
+    // would otherwise take for a byte-order mark and drop.
+    QTest::newRow("leading zero-width no-break space") << QStringLiteral("\uFEFF大象");
+    QTest::newRow("only zero-width no-break spaces") << QStringLiteral("\uFEFF\uFEFF");
 }
 
 void TestWordBankConnection::hostileWords_roundTripWithoutTouchingOtherRows()
