@@ -1,6 +1,7 @@
 #include "wordbank/wordbankcommands.h"
 
 #include "platform/conversions.h"
+#include "platform/files.h"
 #include "platform/shell.h"
 #include "wordbank/statements.h"
 #include "wordbank/wordbankconnection.h"
@@ -20,12 +21,20 @@ Notice stop(const QString &text)
     return {text, Shell::StopIcon, hint};
 }
 
+// Why the database refused a statement. A bank whose file was deleted while
+// the manager had it open still reads, but SQLite refuses to write to it and
+// speaks of a read-only database; the player is told that the file is gone.
+QString refusalReason(const ExecuteResult &result)
+{
+    return fileExists(wordBankPath()) ? result.error : QStringLiteral("数据库不存在");
+}
+
 // A statement the database refused, or one that changed no row, is a failure
 // told with its reason; the table is as it was.
 std::optional<Notice> failureOf(const ExecuteResult &result, const QString &prefix, const QString &noRowReason)
 {
     if (!result.ok)
-        return stop(prefix + result.error);
+        return stop(prefix + refusalReason(result));
     if (result.rowsChanged == 0)
         return stop(prefix + noRowReason);
     return std::nullopt;

@@ -1,12 +1,15 @@
 #include "app/gamestate.h"
 #include "platform/shell.h"
 #include "platform/windows.h"
+#include "tests/support/banklock.h"
 #include "tests/support/recordingshell.h"
 #include "tests/support/tempwordbank.h"
+#include "tests/support/unusablebanks.h"
 #include "wordbank/wordbankconnection.h"
 #include "wordbank/wordbankwindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -101,37 +104,6 @@ Rows newestFirst(const TempWordBank &bank)
     return rows;
 }
 
-// Holds the whole bank from a connection of its own, as another copy of the
-// program in the middle of a change would.
-class BankLock
-{
-public:
-    explicit BankLock(const QString &path)
-    {
-        {
-            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            database.setDatabaseName(path);
-            if (!database.open())
-                qFatal("cannot open the bank to lock it");
-            QSqlQuery query(database);
-            if (!query.exec(QStringLiteral("begin exclusive")))
-                qFatal("cannot lock the bank: %s", qPrintable(query.lastError().text()));
-        }
-    }
-    ~BankLock()
-    {
-        {
-            QSqlDatabase database = QSqlDatabase::database(name, false);
-            QSqlQuery(database).exec(QStringLiteral("rollback"));
-            database.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-
-private:
-    const QString name = QStringLiteral("banklock");
-};
-
 const QStringList threeWords = {QStringLiteral("大象"), QStringLiteral("小猫"), QStringLiteral("长颈鹿")};
 
 } // namespace
@@ -158,6 +130,7 @@ private slots:
     void open_listsNewestFirstAndCounts_data();
     void open_listsNewestFirstAndCounts();
     void open_missingBankEndsTheProgramWithoutShowing();
+    void open_unusableBankSaysWhyAndDoesNotShow_data();
     void open_unusableBankSaysWhyAndDoesNotShow();
     void open_largeBankListsEveryRow();
 
@@ -190,6 +163,8 @@ private slots:
 
     void rejectedChange_isToldAndKeepsBoxesAndList_data();
     void rejectedChange_isToldAndKeepsBoxesAndList();
+    void removedBank_changesAreToldAsFailedAndNothingIsRecreated_data();
+    void removedBank_changesAreToldAsFailedAndNothingIsRecreated();
 
     void search_listsMatchingWords_data();
     void search_listsMatchingWords();
@@ -480,12 +455,20 @@ void TestWordBankWindow::open_missingBankEndsTheProgramWithoutShowing()
     QVERIFY(!QFile::exists(bank.path()));
 }
 
+void TestWordBankWindow::open_unusableBankSaysWhyAndDoesNotShow_data()
+{
+    addUnusableBankRows();
+}
+
 void TestWordBankWindow::open_unusableBankSaysWhyAndDoesNotShow()
 {
+    QFETCH(Spoil, spoil);
     RecordingShell shell;
     TempWordBank bank(threeWords);
-    bank.replaceWithBytes("this is not a word bank, only text that fills a file");
+    spoil(bank);
+    const QByteArray before = standing(bank);
     QVERIFY(!manage([](WordBankWindow *) { QFAIL("the manager showed on an unusable bank"); }));
+    QCOMPARE(standing(bank), before);
     QCOMPARE(shell.messages.size(), 1);
     QVERIFY2(shell.messages[0].text.startsWith(QStringLiteral("词库无法打开：")), qPrintable(shell.messages[0].text));
     QVERIFY(shell.messages[0].text.size() > QStringLiteral("词库无法打开：").size());
@@ -1000,6 +983,46 @@ void TestWordBankWindow::rejectedChange_isToldAndKeepsBoxesAndList()
     QCOMPARE(failure.flags, int(Shell::StopIcon));
     QCOMPARE(failure.caption, QStringLiteral("提示"));
     QCOMPARE(bank.rows(), expected);
+}
+
+void TestWordBankWindow::removedBank_changesAreToldAsFailedAndNothingIsRecreated_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("add") << "zengjiabtn" << "添加失败：数据库不存在";
+    QTest::newRow("modify") << "updatebtn" << "修改失败：数据库不存在";
+    QTest::newRow("delete") << "shanchbtn" << "删除失败：数据库不存在";
+}
+
+// The file goes while the manager shows it (another program or the player
+// deleted it): a change cannot be kept anywhere, so it is told as failed, and
+// no new empty bank appears in its place.
+void TestWordBankWindow::removedBank_changesAreToldAsFailedAndNothingIsRecreated()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    RecordingShell shell;
+    TempWordBank bank(threeWords);
+    QVERIFY(manage([&](WordBankWindow *window) {
+        const Rows listBefore = listed(window);
+        if (command != QLatin1String("zengjiabtn"))
+            clickRow(window, 1);
+        typeInto(ciyu(window), QStringLiteral("小狗"));
+        typeInto(zishu(window), QStringLiteral("2"));
+        bank.remove();
+        shell.messages.clear();
+        click(window, command);
+        QVERIFY(!window->destroyRequested());
+        QCOMPARE(listed(window), listBefore);
+        QCOMPARE(ciyu(window)->text(), QStringLiteral("小狗"));
+    }));
+    QVERIFY(!shell.messages.isEmpty());
+    for (const RecordingShell::Message &told : std::as_const(shell.messages))
+        QVERIFY2(!told.text.contains(QStringLiteral("成功")), qPrintable(told.text));
+    QCOMPARE(shell.messages.last().text, message);
+    QCOMPARE(shell.messages.last().flags, int(Shell::StopIcon));
+    QCOMPARE(shell.endRequests, 0);
+    QVERIFY(!QFileInfo::exists(bank.path()));
 }
 
 void TestWordBankWindow::search_listsMatchingWords_data()
