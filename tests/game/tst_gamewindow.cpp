@@ -5,10 +5,14 @@
 #include "platform/conversions.h"
 #include "platform/randomgenerator.h"
 #include "platform/windows.h"
+#include "tests/support/banklock.h"
 #include "tests/support/recordingshell.h"
 #include "tests/support/tempwordbank.h"
+#include "tests/support/unusablebanks.h"
+#include "wordbank/wordbankconnection.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
@@ -89,8 +93,11 @@ private slots:
     void emptyBank_showsItsMessageAndStartsNoCountdown();
     void missingFileAtSetUp_endsTheProgram();
     void missingFileDuringTheGame_endsTheProgram();
+    void unusableBankAtSetUp_showsWhyAndEndsTheGame_data();
     void unusableBankAtSetUp_showsWhyAndEndsTheGame();
+    void unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord_data();
     void unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord();
+    void lockedBankAtADraw_isToldAfterTheWaitAndShowsNoStaleWord();
     void earlyClose_leavesNoTimerAndShowsNoResults();
     void newGame_resetsTheCountersAndTheCountdown();
 
@@ -515,10 +522,17 @@ void TestGameWindow::missingFileDuringTheGame_endsTheProgram()
     QVERIFY(ended.isNull());
 }
 
+void TestGameWindow::unusableBankAtSetUp_showsWhyAndEndsTheGame_data()
+{
+    addUnusableBankRows();
+}
+
 void TestGameWindow::unusableBankAtSetUp_showsWhyAndEndsTheGame()
 {
-    TempWordBank bank;
-    bank.replaceWithBytes("this is not a word bank, only some text in a file");
+    QFETCH(Spoil, spoil);
+    TempWordBank bank({QStringLiteral("大象")});
+    spoil(bank);
+    const QByteArray before = standing(bank);
     RecordingShell recording;
     QVERIFY(!play([](GameWindow *) {}));
     QCOMPARE(recording.messages.size(), 1);
@@ -528,16 +542,25 @@ void TestGameWindow::unusableBankAtSetUp_showsWhyAndEndsTheGame()
     QCOMPARE(recording.messages[0].flags, 16);
     QCOMPARE(recording.messages[0].caption, QStringLiteral("提示"));
     QCOMPARE(recording.endRequests, 0);
+    QCOMPARE(standing(bank), before);
+}
+
+void TestGameWindow::unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord_data()
+{
+    addUnusableBankRows();
 }
 
 void TestGameWindow::unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord()
 {
+    QFETCH(Spoil, spoil);
     TempWordBank bank({QStringLiteral("大象"), QStringLiteral("小猫")});
     RecordingShell recording;
     QString wordWhenTold;
+    QByteArray before;
     QVERIFY(play([&](GameWindow *game) {
         QVERIFY(!wordLabel(game)->text().isEmpty());
-        bank.replaceWithBytes("garbage instead of the word bank");
+        spoil(bank);
+        before = standing(bank);
         QTest::mouseClick(passedButton(game), Qt::LeftButton);
         QVERIFY(game->destroyRequested());
         QVERIFY(!gameTimer(game)->isActive());
@@ -550,6 +573,44 @@ void TestGameWindow::unusableBankDuringTheGame_showsWhyAndShowsNoStaleWord()
     QCOMPARE(recording.endRequests, 0);
     QVERIFY(wordWhenTold.isEmpty());
     QCOMPARE(gameState().answered, 1);
+    QCOMPARE(standing(bank), before);
+}
+
+// Another copy of the program holds the bank while the next word is drawn:
+// the game waits for it up to the busy time-out, then tells the player and
+// ends instead of showing the previous word again.
+void TestGameWindow::lockedBankAtADraw_isToldAfterTheWaitAndShowsNoStaleWord()
+{
+    TempWordBank bank({QStringLiteral("大象"), QStringLiteral("小猫")});
+    const QList<TempWordBank::Row> rows = bank.rows();
+    RecordingShell recording;
+    const int previousTimeout = WordBankConnection::busyTimeoutMs();
+    WordBankConnection::setBusyTimeoutMs(300);
+    qint64 waited = 0;
+    QString wordWhenTold;
+    QVERIFY(play([&](GameWindow *game) {
+        QVERIFY(!wordLabel(game)->text().isEmpty());
+        BankLock lock(bank.path());
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(guessedButton(game), Qt::LeftButton);
+        waited = clock.elapsed();
+        QVERIFY(game->destroyRequested());
+        QVERIFY(!gameTimer(game)->isActive());
+        wordWhenTold = wordLabel(game)->text();
+    }));
+    WordBankConnection::setBusyTimeoutMs(previousTimeout);
+    QVERIFY2(waited >= 300, qPrintable(QString::number(waited)));
+    QCOMPARE(recording.messages.size(), 1);
+    QVERIFY2(recording.messages[0].text.startsWith(QStringLiteral("词库无法打开：")),
+             qPrintable(recording.messages[0].text));
+    QVERIFY2(recording.messages[0].text.contains(QStringLiteral("locked")), qPrintable(recording.messages[0].text));
+    QCOMPARE(recording.messages[0].flags, 16);
+    QCOMPARE(recording.endRequests, 0);
+    QVERIFY(wordWhenTold.isEmpty());
+    QCOMPARE(gameState().answered, 1);
+    QCOMPARE(gameState().correct, 1);
+    QCOMPARE(bank.rows(), rows);
 }
 
 void TestGameWindow::earlyClose_leavesNoTimerAndShowsNoResults()
