@@ -93,17 +93,19 @@ int main(int argc, char **argv)
     };
     const Search searches[] = {
         {"search, both boxes empty (whole bank)", {}, {}},
-        {"search, word 词语1 (11,112 rows)", QStringLiteral("词语1"), {}},
-        {"search, word and count (one row)", QStringLiteral("词语99999"), QStringLiteral("7")},
+        {"search, word 1", QStringLiteral("词语1"), {}},
+        {"search, word 99999 and count 7", QStringLiteral("词语99999"), QStringLiteral("7")},
     };
     for (const Search &search : searches) {
-        report(search.what, medianMs(runs, [&] {
+        const double ms = medianMs(runs, [&] {
             ciyu->setText(search.word);
             zishu->setText(search.count);
         }, [&] {
             selectbtn->click();
             list->repaint();
-        }));
+        });
+        // The rows found depend on the size of the generated bank.
+        std::printf("%-44s %8.2f ms   %d rows\n", search.what, ms, gameState().wordcount);
     }
 
     delete window;
