@@ -1,14 +1,11 @@
 #include "tests/support/recordingshell.h"
 #include "tests/support/tempwordbank.h"
+#include "tests/support/unusablebanks.h"
 #include "wordbank/wordbankconnection.h"
 #include "wordbank/wordbankfile.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
-
-#include <functional>
 
 class TestWordBankFile : public QObject
 {
@@ -76,11 +73,8 @@ void TestWordBankFile::reopen_doesNotCheckAndNeverCreatesTheFile()
 
 void TestWordBankFile::open_unusableFileFailsWithAReasonAndStaysUnchanged_data()
 {
-    using Spoil = std::function<void(const TempWordBank &)>;
-    QTest::addColumn<Spoil>("spoil");
-    QTest::newRow("text file") << Spoil([](const TempWordBank &bank) {
-        bank.replaceWithBytes("这不是词库\nnot a database at all\n");
-    });
+    // The kinds the windows are tried with, and more ways a file can be damaged.
+    addUnusableBankRows();
     QTest::newRow("random bytes") << Spoil([](const TempWordBank &bank) {
         QByteArray bytes;
         for (int i = 0; i < 8192; ++i)
@@ -88,27 +82,21 @@ void TestWordBankFile::open_unusableFileFailsWithAReasonAndStaysUnchanged_data()
         bank.replaceWithBytes(bytes);
     });
     QTest::newRow("empty file") << Spoil([](const TempWordBank &bank) { bank.replaceWithBytes({}); });
-    QTest::newRow("SQLite without the word table") << Spoil([](const TempWordBank &bank) {
-        bank.exec("drop table ciyu");
-        bank.exec("create table other (x text)");
-    });
     QTest::newRow("SQLite header, damaged body") << Spoil([](const TempWordBank &bank) {
         QByteArray bytes = bank.bytes();
         for (qsizetype i = 100; i < bytes.size(); ++i)
             bytes[i] = char(0xA5);
         bank.replaceWithBytes(bytes);
     });
-    QTest::newRow("folder") << Spoil([](const TempWordBank &bank) { bank.replaceWithFolder(); });
 }
 
 void TestWordBankFile::open_unusableFileFailsWithAReasonAndStaysUnchanged()
 {
-    using Spoil = std::function<void(const TempWordBank &)>;
     QFETCH(Spoil, spoil);
     RecordingShell shell;
     TempWordBank bank({"大象", "小猫"});
     spoil(bank);
-    const QByteArray before = bank.bytes();
+    const QByteArray before = standing(bank);
 
     WordBankConnection connection(nullptr);
     QCOMPARE(openWithCheck(connection), OpenOutcome::Failed);
@@ -117,7 +105,7 @@ void TestWordBankFile::open_unusableFileFailsWithAReasonAndStaysUnchanged()
     QVERIFY(openFailureMessage(connection).startsWith(QStringLiteral("词库无法打开：")));
     QVERIFY(shell.messages.isEmpty()); // the windows tell the player
     QCOMPARE(shell.endRequests, 0);
-    QCOMPARE(bank.bytes(), before);
+    QCOMPARE(standing(bank), before);
 }
 
 QTEST_GUILESS_MAIN(TestWordBankFile)
