@@ -9,7 +9,6 @@
 #include "tests/support/recordingshell.h"
 #include "tests/support/tempwordbank.h"
 #include "tests/support/unusablebanks.h"
-#include "wordbank/wordbankconnection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -584,8 +583,7 @@ void TestGameWindow::lockedBankAtADraw_isToldAfterTheWaitAndShowsNoStaleWord()
     TempWordBank bank({QStringLiteral("大象"), QStringLiteral("小猫")});
     const QList<TempWordBank::Row> rows = bank.rows();
     RecordingShell recording;
-    const int previousTimeout = WordBankConnection::busyTimeoutMs();
-    WordBankConnection::setBusyTimeoutMs(300);
+    const ShortBusyTimeout shortWait(300);
     qint64 waited = 0;
     QString wordWhenTold;
     QVERIFY(play([&](GameWindow *game) {
@@ -599,7 +597,6 @@ void TestGameWindow::lockedBankAtADraw_isToldAfterTheWaitAndShowsNoStaleWord()
         QVERIFY(!gameTimer(game)->isActive());
         wordWhenTold = wordLabel(game)->text();
     }));
-    WordBankConnection::setBusyTimeoutMs(previousTimeout);
     QVERIFY2(waited >= 300, qPrintable(QString::number(waited)));
     QCOMPARE(recording.messages.size(), 1);
     QVERIFY2(recording.messages[0].text.startsWith(QStringLiteral("词库无法打开：")),

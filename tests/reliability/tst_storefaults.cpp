@@ -1,3 +1,4 @@
+#include "tests/support/banklock.h"
 #include "tests/support/tempwordbank.h"
 #include "wordbank/statements.h"
 #include "wordbank/wordbankconnection.h"
@@ -163,24 +164,15 @@ void TestStoreFaults::lockedBank_changesFailAfterTheTimeoutAndChangeNothing()
     QFETCH(Statement, statement);
     TempWordBank bank({"大象", "小猫"});
     const QList<TempWordBank::Row> before = bank.rows();
-    const int savedTimeout = WordBankConnection::busyTimeoutMs();
-    WordBankConnection::setBusyTimeoutMs(300);
+    const ShortBusyTimeout shortWait(300);
     WordBankConnection connection(nullptr);
     QVERIFY(connection.open(bank.path()));
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-program");
-        other.setDatabaseName(bank.path());
-        QVERIFY(other.open());
-        QSqlQuery lock(other);
-        QVERIFY(lock.exec("begin exclusive"));
+        const BankLock otherProgram(bank.path());
         const ExecuteResult result = connection.execute(statement);
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains("locked"), qPrintable(result.error));
-        QVERIFY(lock.exec("rollback"));
-        other.close();
     }
-    QSqlDatabase::removeDatabase("other-program");
-    WordBankConnection::setBusyTimeoutMs(savedTimeout);
     QCOMPARE(bank.rows(), before);
 }
 

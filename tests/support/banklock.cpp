@@ -1,5 +1,7 @@
 #include "tests/support/banklock.h"
 
+#include "wordbank/wordbankconnection.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -34,4 +36,15 @@ BankLock::~BankLock()
         database.close();
     }
     QSqlDatabase::removeDatabase(m_name);
+}
+
+ShortBusyTimeout::ShortBusyTimeout(int milliseconds)
+    : m_previous(WordBankConnection::busyTimeoutMs())
+{
+    WordBankConnection::setBusyTimeoutMs(milliseconds);
+}
+
+ShortBusyTimeout::~ShortBusyTimeout()
+{
+    WordBankConnection::setBusyTimeoutMs(m_previous);
 }

@@ -16,3 +16,19 @@ public:
 private:
     const QString m_name;
 };
+
+// While it lives, connections opened by the program wait only `milliseconds`
+// for a locked bank instead of the full time-out, so that a test of a lock
+// does not take its seconds; the full time-out is back when it goes, also
+// when the test fails early.
+class ShortBusyTimeout
+{
+public:
+    explicit ShortBusyTimeout(int milliseconds);
+    ~ShortBusyTimeout();
+    ShortBusyTimeout(const ShortBusyTimeout &) = delete;
+    ShortBusyTimeout &operator=(const ShortBusyTimeout &) = delete;
+
+private:
+    const int m_previous;
+};

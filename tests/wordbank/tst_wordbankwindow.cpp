@@ -17,9 +17,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -926,8 +923,7 @@ void TestWordBankWindow::rejectedChange_isToldAndKeepsBoxesAndList()
     QFETCH(QString, message);
     RecordingShell shell;
     TempWordBank bank(threeWords);
-    const int previousTimeout = WordBankConnection::busyTimeoutMs();
-    WordBankConnection::setBusyTimeoutMs(200);
+    const ShortBusyTimeout shortWait(200);
     const QString operation = command == QLatin1String("zengjiabtn") ? QStringLiteral("insert")
                               : command == QLatin1String("updatebtn") ? QStringLiteral("update")
                                                                       : QStringLiteral("delete");
@@ -968,7 +964,6 @@ void TestWordBankWindow::rejectedChange_isToldAndKeepsBoxesAndList()
         QCOMPARE(tiaoshu(window), QStringLiteral("目前有3条词语"));
         QCOMPARE(gameState().selectedid, selected);
     }));
-    WordBankConnection::setBusyTimeoutMs(previousTimeout);
     const bool deleting = command == QLatin1String("shanchbtn");
     QCOMPARE(shell.messages.size(), deleting ? 2 : 1);
     if (deleting)
